@@ -1,0 +1,24 @@
+#include "platform/Pulsante.h"
+
+#include <QKeyEvent>
+
+namespace numerella {
+
+Pulsante::Pulsante(const QString& nome, const QString& testo, QWidget* genitore) : QPushButton(testo, genitore)
+{
+    setObjectName(nome);
+    setAccessibleName(testo.isEmpty() ? nome : testo);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Pulsante::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+} // namespace numerella

@@ -1,0 +1,10 @@
+#include "windows/Registro.h"
+
+namespace numerella {
+
+void registraFinestre(GestoreFinestre& finestre)
+{
+    (void)finestre;
+}
+
+} // namespace numerella
