@@ -43,7 +43,7 @@ void livello(Modulo1& r, ContestoDrill& c);
 
 struct Domanda
 {
-    bool disegnata = false; // false when the mode allows no valid shape: labels and places stay as they were
+    bool disegnata = false;       // false when the mode allows no valid shape: labels and places stay as they were
     std::string numero1, numero2; // captions of LblNumero1 and LblNumero2
     int sinistraNumero1 = 0, sinistraNumero2 = 0, sinistraRisultato = 0; // left edges in twips
 };
@@ -62,8 +62,8 @@ struct Verdetto
     bool fineEsercizio = false; // the tenth operation of the exercise
     std::string istruzione;
     std::string tempoParziale, tempoTotale; // captions of LblTempoParziale and LblTempoTotale
-    bool abilitaMenu = false;   // enable mnuStampa and mnuAttestato
-    bool finePratica = false;   // ask Messaggio / TitoloMsg with kStileFinePratica, then call rispostaFinePratica
+    bool abilitaMenu = false;               // enable mnuStampa and mnuAttestato
+    bool finePratica = false; // ask Messaggio / TitoloMsg with kStileFinePratica, then call rispostaFinePratica
 };
 
 // Judges testoRisposta (the answer box's text) against RispostaEsatta, counts it, plays the chime

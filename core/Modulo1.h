@@ -11,14 +11,14 @@ namespace numerella {
 struct Modulo1
 {
     // Choices made on the start window.
-    std::string NomeAlunno;   // as typed (UTF-8), at most 15 characters
-    VarIntero NumeroMin;      // lower bound shown in texts
+    std::string NomeAlunno;     // as typed (UTF-8), at most 15 characters
+    VarIntero NumeroMin;        // lower bound shown in texts
     std::int16_t NumeroMax = 0; // upper bound shown in texts
-    VarIntero Fascia;         // range code 1 to 6
-    VarIntero FormaMin;       // lowest question shape of the mode
-    VarIntero FormaMax;       // highest question shape of the mode
-    std::string ColoreTema;   // accent colour: decimal text of r + 256 g + 65536 b
-    std::string TestoModo;    // caption of the mode of the last range choice (kept for the certificate)
+    VarIntero Fascia;           // range code 1 to 6
+    VarIntero FormaMin;         // lowest question shape of the mode
+    VarIntero FormaMax;         // highest question shape of the mode
+    std::string ColoreTema;     // accent colour: decimal text of r + 256 g + 65536 b
+    std::string TestoModo;      // caption of the mode of the last range choice (kept for the certificate)
 
     // The operation on screen.
     VarIntero Addendo1, Addendo2; // always whole numbers
@@ -30,9 +30,9 @@ struct Modulo1
     std::string SpazioRisposta, SpazioTempo;
 
     // Counters of the practice.
-    VarIntero NumeroOperazione;    // slot of the current operation, 1 to 40
-    VarIntero OperazioneN;         // operation within the exercise, 1 to 10
-    std::int16_t EsercizioN = 0;   // exercise 1 to 4 (0 after the end of a practice)
+    VarIntero NumeroOperazione;  // slot of the current operation, 1 to 40
+    VarIntero OperazioneN;       // operation within the exercise, 1 to 10
+    std::int16_t EsercizioN = 0; // exercise 1 to 4 (0 after the end of a practice)
     VarIntero EsatteEsercizio;
     std::int16_t ErrateEsercizio = 0;
     std::int16_t TotaleEsatte = 0;

@@ -34,7 +34,10 @@ void disponi(QWidget* contenitore, std::initializer_list<Posto> posti)
     }
 }
 
-long coloreImpacchettato(const QColor& c) { return c.red() + 256L * c.green() + 65536L * c.blue(); }
+long coloreImpacchettato(const QColor& c)
+{
+    return c.red() + 256L * c.green() + 65536L * c.blue();
+}
 
 QColor coloreDaImpacchettato(long valore)
 {
@@ -75,8 +78,14 @@ QFont fontDi(const QString& famiglia, double punti, bool grassetto)
     return f;
 }
 
-QFont arial(double punti, bool grassetto) { return fontDi(QStringLiteral("Arial"), punti, grassetto); }
-QFont sansSerif(double punti, bool grassetto) { return fontDi(QStringLiteral("Arial"), punti, grassetto); }
+QFont arial(double punti, bool grassetto)
+{
+    return fontDi(QStringLiteral("Arial"), punti, grassetto);
+}
+QFont sansSerif(double punti, bool grassetto)
+{
+    return fontDi(QStringLiteral("Arial"), punti, grassetto);
+}
 
 void daiFuoco(QWidget* w)
 {

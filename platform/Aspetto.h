@@ -11,8 +11,14 @@ class QWidget;
 namespace numerella {
 
 inline constexpr int kTwipsPerPixel = 15;
-inline int px(int twips) { return twips / kTwipsPerPixel; }
-inline int twips(int pixel) { return pixel * kTwipsPerPixel; }
+inline int px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+inline int twips(int pixel)
+{
+    return pixel * kTwipsPerPixel;
+}
 inline QRect rettangoloTwips(int sinistra, int alto, int larghezza, int altezza)
 {
     return {px(sinistra), px(alto), px(larghezza), px(altezza)};
@@ -30,7 +36,10 @@ struct Posto
 void disponi(QWidget* contenitore, std::initializer_list<Posto> posti);
 void disponi(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
 
-inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
 // The packed value r + 256 g + 65536 b, and back.
 long coloreImpacchettato(const QColor& c);
 QColor coloreDaImpacchettato(long valore);

@@ -15,7 +15,10 @@ GestoreFinestre::~GestoreFinestre()
         delete f.data();
 }
 
-void GestoreFinestre::registra(const QString& nome, Fabbrica fabbrica) { m_fabbriche.insert(nome, std::move(fabbrica)); }
+void GestoreFinestre::registra(const QString& nome, Fabbrica fabbrica)
+{
+    m_fabbriche.insert(nome, std::move(fabbrica));
+}
 
 Finestra* GestoreFinestre::carica(const QString& nome)
 {
@@ -88,6 +91,9 @@ void GestoreFinestre::terminaSubito()
     m_terminazione.terminaSubito();
 }
 
-QStringList GestoreFinestre::caricate() const { return m_caricate.keys(); }
+QStringList GestoreFinestre::caricate() const
+{
+    return m_caricate.keys();
+}
 
 } // namespace numerella

@@ -9,8 +9,17 @@ namespace numerella {
 class Messaggi
 {
 public:
-    enum Stile { SoloOk = 0, SiNoInformazione = 68 };
-    enum Risposta { Ok = 1, Si = 6, No = 7 };
+    enum Stile
+    {
+        SoloOk = 0,
+        SiNoInformazione = 68
+    };
+    enum Risposta
+    {
+        Ok = 1,
+        Si = 6,
+        No = 7
+    };
     virtual ~Messaggi() = default;
     // Shows the box and returns the pressed button: 1 (OK), 6 (Yes) or 7 (No). An empty title means
     // the application's own title.

@@ -37,15 +37,30 @@ int MessaggiQt::mostra(const QString& testo, int stile, const QString& titolo)
     return Ok;
 }
 
-void CicalinoQt::beep() { QApplication::beep(); }
+void CicalinoQt::beep()
+{
+    QApplication::beep();
+}
 
-bool AvviatoreQt::avvia(const QString& programma) { return QProcess::startDetached(programma, {}); }
+bool AvviatoreQt::avvia(const QString& programma)
+{
+    return QProcess::startDetached(programma, {});
+}
 
-void TerminazioneQt::terminaSubito() { QCoreApplication::exit(0); }
+void TerminazioneQt::terminaSubito()
+{
+    QCoreApplication::exit(0);
+}
 
-void TerminazioneQt::nessunaFinestra() { QCoreApplication::quit(); }
+void TerminazioneQt::nessunaFinestra()
+{
+    QCoreApplication::quit();
+}
 
-float OrologioQt::secondi() { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; }
+float OrologioQt::secondi()
+{
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
 
 std::string OrologioQt::data()
 {

@@ -6,7 +6,10 @@
 #include <vector>
 
 namespace {
-void scrivi16(std::ofstream& f, std::uint16_t v) { f.put(char(v & 0xff)).put(char(v >> 8)); }
+void scrivi16(std::ofstream& f, std::uint16_t v)
+{
+    f.put(char(v & 0xff)).put(char(v >> 8));
+}
 void scrivi32(std::ofstream& f, std::uint32_t v)
 {
     scrivi16(f, std::uint16_t(v & 0xffff));

@@ -26,8 +26,8 @@ struct Ambiente
     FabbricaStampanteFinta stampanti;
     TerminazioneFinta terminazione;
     GestoreFinestre finestre{terminazione};
-    Servizi servizi{registro, orologio, caso, suono, messaggi, cicalino, avviatore, stampanti, finestre,
-                    "/cartella/del/programma"};
+    Servizi servizi{registro, orologio,  caso,      suono,    messaggi,
+                    cicalino, avviatore, stampanti, finestre, "/cartella/del/programma"};
 
     Ambiente() { finestre.impostaServizi(servizi); }
     ~Ambiente() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
