@@ -1,7 +1,44 @@
+// The program: the real services, the window manager and the background window as the start-up object.
+#include "core/Modulo1.h"
+#include "platform/GestoreFinestre.h"
+#include "platform/Servizi.h"
+#include "platform/ServiziQt.h"
+#include "windows/Registro.h"
+
 #include <QApplication>
+
+namespace {
+
+// STAND-IN, to be replaced at merge by the printer factory of platform/StampanteQt: no printer yet.
+class FabbricaStampanteProvvisoria : public numerella::FabbricaStampante
+{
+public:
+    std::unique_ptr<numerella::Stampante> crea(const QString&) override { return nullptr; }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    numerella::preparaApplicazione();
+
+    numerella::Modulo1 registro;
+    numerella::OrologioQt orologio;
+    numerella::CasualeMescolato caso;
+    numerella::SuonoQt suono;
+    numerella::MessaggiQt messaggi;
+    numerella::CicalinoQt cicalino;
+    numerella::AvviatoreQt avviatore;
+    FabbricaStampanteProvvisoria stampanti;
+    numerella::TerminazioneQt terminazione;
+    numerella::GestoreFinestre finestre(terminazione);
+    numerella::Servizi servizi{
+        registro, orologio,  caso,      suono,    messaggi,
+        cicalino, avviatore, stampanti, finestre, QCoreApplication::applicationDirPath().toStdString()};
+    finestre.impostaServizi(servizi);
+    numerella::registraFinestre(finestre);
+
+    finestre.carica(QStringLiteral("frmSfondo"));
+    return app.exec();
 }

@@ -1,10 +1,23 @@
 #include "windows/Registro.h"
 
+#include "windows/start/FrmInizio.h"
+#include "windows/start/FrmValutazione.h"
+#include "windows/start/frmSfondo.h"
+
 namespace numerella {
+
+namespace {
+template <class W> void registra(GestoreFinestre& finestre, const QString& nome)
+{
+    finestre.registra(nome, [](Servizi& s) -> Finestra* { return new W(s); });
+}
+} // namespace
 
 void registraFinestre(GestoreFinestre& finestre)
 {
-    (void)finestre;
+    registra<frmSfondo>(finestre, QStringLiteral("frmSfondo"));
+    registra<FrmInizio>(finestre, QStringLiteral("FrmInizio"));
+    registra<FrmValutazione>(finestre, QStringLiteral("FrmValutazione"));
 }
 
 } // namespace numerella
