@@ -12,8 +12,14 @@ namespace numerella {
 
 frmSfondo::frmSfondo(Servizi& servizi) : Finestra(servizi, QStringLiteral("frmSfondo"))
 {
-    // No border, no title bar; a tool window is kept out of the task bar by the window managers that allow it.
+    // No border and no title bar. On Windows a tool window stays out of the task bar; elsewhere some window
+    // managers keep tool windows above the others, which would hide the start window, so there it stays a
+    // plain window.
+#ifdef Q_OS_WIN
     setWindowFlags(Qt::Window | Qt::Tool | Qt::FramelessWindowHint);
+#else
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+#endif
     setWindowTitle(QStringLiteral("NUMERELLA.1"));
     setAccessibleName(QStringLiteral("Sfondo"));
     impostaCentrata(false);
