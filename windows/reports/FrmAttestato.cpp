@@ -52,6 +52,8 @@ QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, con
     coloraTesto(l, colore);
     rendiTrasparente(l);
     l->setAlignment(allineamento | Qt::AlignTop);
+    // A caption wider than its label goes on to a second line, as the certificate was designed.
+    l->setWordWrap(true);
     return l;
 }
 
