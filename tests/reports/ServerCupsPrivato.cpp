@@ -118,13 +118,25 @@ QString ServerCupsPrivato::avvia()
         m_cupsd.state() != QProcess::Running)
         return QStringLiteral("cupsd could not start: ") + QString::fromLocal8Bit(m_cupsd.readAll());
     qputenv("CUPS_SERVER", QFile::encodeName(socket));
+    return {};
+}
 
+QString ServerCupsPrivato::preparaCoda()
+{
+    const QString lpadmin = QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
+                                                           {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
     const QString uri = QStringLiteral("cups-pdf:/") + m_coda;
     QString errore = esegui(lpadmin, {QStringLiteral("-p"), m_coda, QStringLiteral("-E"), QStringLiteral("-v"), uri,
                                       QStringLiteral("-P"), kPpd});
     if (errore.isEmpty())
         errore = esegui(lpadmin, {QStringLiteral("-d"), m_coda});
     return errore;
+}
+
+QString ServerCupsPrivato::registroErrori() const
+{
+    QFile registro(QDir(m_cartella.path()).filePath(QStringLiteral("log/error_log")));
+    return registro.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(registro.readAll()) : QString();
 }
 
 void ServerCupsPrivato::ferma()

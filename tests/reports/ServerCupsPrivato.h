@@ -15,8 +15,12 @@ public:
     ServerCupsPrivato();
     ~ServerCupsPrivato();
 
-    // Starts the server and sets up the queue. Empty when it runs; otherwise why it cannot.
+    // Starts the server. Empty when it runs; otherwise why it cannot.
     QString avvia();
+    // Adds the cups-pdf queue and makes it the default destination. Empty, or what went wrong.
+    QString preparaCoda();
+    // The server's error log, to explain a job that never arrived.
+    QString registroErrori() const;
     void ferma();
     // The folder where the queue writes its PDF files.
     QString cartellaUscita() const;

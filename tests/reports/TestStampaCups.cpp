@@ -53,6 +53,8 @@ private slots:
         const QString perche = server->avvia();
         if (!perche.isEmpty())
             QSKIP(qPrintable(QStringLiteral("no private CUPS server: ") + perche));
+        const QString coda = server->preparaCoda();
+        QVERIFY2(coda.isEmpty(), qPrintable(coda));
         preparaApplicazione();
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), server->coda());
         env = std::make_unique<Ambiente>();
@@ -92,7 +94,7 @@ private slots:
         env->finestre.carica<FrmStampa>(QStringLiteral("FrmStampa"))->stampa();
         QCOMPARE(messaggi.testi, QStringList());
         const QString file = server->aspettaPdf(prima);
-        QVERIFY2(!file.isEmpty(), "the queue wrote no PDF");
+        QVERIFY2(!file.isEmpty(), qPrintable("the queue wrote no PDF\n" + server->registroErrori()));
         QCOMPARE(paginePdf(file), 1);
 
         // The queue re-encodes the glyphs, so the lines are told apart by their places alone. Every line of
@@ -136,7 +138,7 @@ private slots:
         w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
         QCOMPARE(messaggi.testi, QStringList());
         const QString file = server->aspettaPdf(prima);
-        QVERIFY2(!file.isEmpty(), "the queue wrote no PDF");
+        QVERIFY2(!file.isEmpty(), qPrintable("the queue wrote no PDF\n" + server->registroErrori()));
         QCOMPARE(paginePdf(file), 1);
         QCOMPARE(immaginiPdf(file), 1);
     }
