@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -58,6 +59,16 @@ QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, con
     l->setFont(font);
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+// The desktop font of the design is narrower than its substitute: a caption that would not fit its
+// label is set a little smaller, so that it is read whole.
+void adattaAllaLarghezza(QLabel* l)
+{
+    QFont f = l->font();
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width())
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    l->setFont(f);
 }
 
 // A label that paints only its text, in the given colour.
@@ -126,7 +137,7 @@ void FrmOperativoMeno::costruisciControlli()
     auto* uguale = trasparente(frmNumero, "LblUguale", QStringLiteral("="), {}, grande, rosso);
     LblNumero2 = trasparente(frmNumero, "LblNumero2", {}, QStringLiteral("Secondo numero"), grande, rosso);
     for (QLabel* l : {LblNumero1, LblNumero2}) {
-        l->setFrameShape(QFrame::Box);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setLineWidth(1);
     }
     for (QLabel* l : {LblNumero1, segno, uguale, LblNumero2})
@@ -183,6 +194,8 @@ void FrmOperativoMeno::costruisciControlli()
                           {"Label8", 120, 600, 1215, 375},
                           {"Label6", 120, 1080, 1455, 375},
                           {"LblContatore", 1935, 720, 4815, 270}});
+    for (const char* nome : {"Label4", "Label8", "Label6", "LblContatore"})
+        adattaAllaLarghezza(valutazione->findChild<QLabel*>(QString::fromLatin1(nome)));
     const QPixmap sorride = disegno(QStringLiteral(":/assets/faccia_sorride.svg"), 32);
     const QPixmap triste = disegno(QStringLiteral(":/assets/faccia_triste.svg"), 32);
     for (int k = 1; k <= 20; ++k) {
@@ -234,6 +247,8 @@ void FrmOperativoMeno::costruisciControlli()
                            {"Line1", 840, 360, 15, 840},
                            {"Line2", 1560, 360, 15, 840},
                            {"Line4", 2400, 360, 15, 840}});
+    for (const char* nome : {"Label5", "Label3"})
+        adattaAllaLarghezza(elaborazione->findChild<QLabel*>(QString::fromLatin1(nome)));
 
     LblIstruzione = etichetta(a, "LblIstruzione", {}, QStringLiteral("Istruzione"), arial(11.25, true));
     coloraSfondo(LblIstruzione, rgb(192, 255, 255));
