@@ -96,15 +96,33 @@ private slots:
         QVERIFY(!w->accessibleName().isEmpty());
     }
 
-    // The first question (7 + 5, shape 1) puts the numbers and the box into the left, middle and right
-    // places; their top and size stay those of the design.
+    // Each shape puts the numbers and the box into the left, middle and right places (100, 4000 and
+    // 8000 twips, on the pixel grid); their top and size stay those of the design.
+    void postiDellaDomanda_data()
+    {
+        QTest::addColumn<int>("forma");
+        QTest::addColumn<QList<int>>("sinistre"); // LblNumero1, TxtRisultato, LblNumero2
+        QTest::addColumn<QStringList>("numeri");
+        QTest::addRow("7 + 5 = ?") << 1 << QList<int>{90, 7995, 3990} << QStringList{"7", "5"};
+        QTest::addRow("? + 7 = 12") << 2 << QList<int>{3990, 90, 7995} << QStringList{"7", "12"};
+        QTest::addRow("7 + ? = 12") << 3 << QList<int>{90, 3990, 7995} << QStringList{"7", "12"};
+    }
     void postiDellaDomanda()
     {
-        QCOMPARE(geometriaTwips(m_b->l("LblNumero1")), QRect(90, 150, 3015, 1845));
-        QCOMPARE(geometriaTwips(m_b->l("LblNumero2")), QRect(3990, 150, 3015, 1845));
-        QCOMPARE(geometriaTwips(m_b->box()), QRect(7995, 150, 3015, 1875));
-        QCOMPARE(m_b->l("LblNumero1")->text(), QStringLiteral("7"));
-        QCOMPARE(m_b->l("LblNumero2")->text(), QStringLiteral("5"));
+        QFETCH(int, forma);
+        QFETCH(QList<int>, sinistre);
+        QFETCH(QStringList, numeri);
+        BancoOperativo& b = *m_b;
+        b.prepara({7, 5, forma});
+        QTest::keyClicks(b.box(), QStringLiteral("1"));
+        b.b("CmdVerifica")->click();
+        b.b("CmdOperazione")->click();
+        QCOMPARE(geometriaTwips(b.l("LblNumero1")), QRect(sinistre[0], 150, 3015, 1845));
+        QCOMPARE(geometriaTwips(b.box()), QRect(sinistre[1], 150, 3015, 1875));
+        QCOMPARE(geometriaTwips(b.l("LblNumero2")), QRect(sinistre[2], 150, 3015, 1845));
+        QCOMPARE(b.l("LblNumero1")->text(), numeri[0]);
+        QCOMPARE(b.l("LblNumero2")->text(), numeri[1]);
+        QCOMPARE(b.l("LblSegno")->x(), 3180 / 15);
     }
 
     void finestraEMenu()

@@ -1,6 +1,7 @@
 // Whole practices through the exercise window: by keyboard alone, through the keypad, and both
 // answers to the end-of-practice question.
 #include "BancoOperativo.h"
+#include "platform/Aspetto.h"
 #include "platform/ServiziQt.h"
 
 #include <QDir>
@@ -207,6 +208,14 @@ private slots:
             QTest::keyClicks(b.box(), QStringLiteral("5"));
             b.env.orologio.ora += 4;
             b.b("CmdVerifica")->click();
+            // The colours and the caption that the start window gives the mode "Calcolo della somma".
+            for (const char* nome : {"frmNumero", "TxtRisultato"})
+                coloraSfondo(b.c(nome), QColor(250, 250, 200));
+            coloraSfondo(b.f, QColor(250, 250, 200));
+            for (const char* nome : {"frmElaborazione", "frmValutazione", "CmdFine", "cmdSfondo", "CmdVerifica",
+                                     "CmdOperazione", "CmdEsercizio", "CmdStampa"})
+                coloraSfondo(b.c(nome), QColor(240, 220, 150));
+            b.l("Label1")->setText(QStringLiteral(" Calcola la somma"));
             QDir().mkpath(cartella);
             QVERIFY(b.f->grab().save(QDir(cartella).filePath(QStringLiteral("esercizio.png"))));
         }

@@ -98,6 +98,13 @@ void TxtRisultato::inputMethodEvent(QInputMethodEvent* e)
 
 void TxtRisultato::mouseReleaseEvent(QMouseEvent* e)
 {
+    // The middle button pastes the selection on some desktops: through the key handler too.
+    if (e->button() == Qt::MiddleButton) {
+        e->accept();
+        if (QGuiApplication::clipboard()->supportsSelection())
+            inserisciFiltrato(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return;
+    }
     QLineEdit::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit cliccato();
