@@ -203,8 +203,13 @@ private slots:
         const QString cartella = qEnvironmentVariable("NUMERELLA_IMMAGINI");
         if (!cartella.isEmpty()) {
             b.env.finestre.scarica(QStringLiteral("FrmStampa"));
-            b.prepara({7, 5, 3});
+            b.prepara({8, 6, 1});
             b.b("CmdEsercizio")->click();
+            QTest::keyClicks(b.box(), QStringLiteral("15"));
+            b.env.orologio.ora += 7;
+            b.prepara({7, 5, 3});
+            b.b("CmdVerifica")->click();
+            b.b("CmdOperazione")->click();
             QTest::keyClicks(b.box(), QStringLiteral("5"));
             b.env.orologio.ora += 4;
             b.b("CmdVerifica")->click();
