@@ -3,20 +3,10 @@
 #include "platform/GestoreFinestre.h"
 #include "platform/Servizi.h"
 #include "platform/ServiziQt.h"
+#include "platform/StampanteQt.h"
 #include "windows/Registro.h"
 
 #include <QApplication>
-
-namespace {
-
-// STAND-IN, to be replaced at merge by the printer factory of platform/StampanteQt: no printer yet.
-class FabbricaStampanteProvvisoria : public numerella::FabbricaStampante
-{
-public:
-    std::unique_ptr<numerella::Stampante> crea(const QString&) override { return nullptr; }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,7 +20,8 @@ int main(int argc, char** argv)
     numerella::MessaggiQt messaggi;
     numerella::CicalinoQt cicalino;
     numerella::AvviatoreQt avviatore;
-    FabbricaStampanteProvvisoria stampanti;
+    // The printer is looked for only when something is printed.
+    numerella::FabbricaStampanteQt stampanti(messaggi);
     numerella::TerminazioneQt terminazione;
     numerella::GestoreFinestre finestre(terminazione);
     numerella::Servizi servizi{

@@ -5,6 +5,7 @@
 #include "platform/GestoreFinestre.h"
 #include "platform/Servizi.h"
 #include "platform/ServiziQt.h"
+#include "platform/StampanteQt.h"
 #include "windows/Registro.h"
 
 #include <QAction>
@@ -21,12 +22,6 @@
 using namespace numerella;
 
 namespace {
-
-class SenzaStampante : public FabbricaStampante
-{
-public:
-    std::unique_ptr<Stampante> crea(const QString&) override { return nullptr; }
-};
 
 // Boxes are not shown: the pictures are taken without anyone to answer them.
 class MessaggiMuti : public Messaggi
@@ -72,7 +67,7 @@ int main(int argc, char** argv)
     MessaggiMuti messaggi;
     CicalinoQt cicalino;
     AvviatoreQt avviatore;
-    SenzaStampante stampanti;
+    FabbricaStampanteQt stampanti(messaggi);
     TerminazioneQt terminazione;
     GestoreFinestre finestre(terminazione);
     Servizi servizi{registro, orologio,  caso,      suono,    messaggi,
