@@ -116,6 +116,48 @@ private slots:
         QVERIFY(env->finestre.caricata(QStringLiteral("FrmInizio")));
         QVERIFY(env->finestre.caricata(QStringLiteral("frmSfondo")));
     }
+
+    void nuovaSceltaAEsercizioAperto()
+    {
+        env->finestre.carica(QStringLiteral("frmSfondo"));
+        auto* nome = in<QLineEdit>("FrmInizio", "txtNome");
+        QTest::keyClicks(nome, "Ugo");
+        QTest::keyClick(nome, Qt::Key_Return);
+        in<QComboBox>("FrmInizio", "Combo1")->setCurrentIndex(1);
+        prepara({5, 8, 3});
+        in<QAbstractButton>("FrmInizio", "Command2")->click();
+        Finestra* esercizio = env->finestre.caricata(QStringLiteral("FrmOperativoMeno"));
+        QVERIFY(esercizio);
+        const QString numero1 = in<QLabel>("FrmOperativoMeno", "LblNumero1")->text();
+        const QString numero2 = in<QLabel>("FrmOperativoMeno", "LblNumero2")->text();
+        const std::string riga = env->registro.ElencoOperazioni(1);
+
+        // Back to the start window: the sum mode and the range 10..40, with the exercise window open.
+        env->finestre.mostra(QStringLiteral("FrmInizio"));
+        in<QComboBox>("FrmInizio", "Combo1")->setCurrentIndex(0);
+        in<QAbstractButton>("FrmInizio", "Command4")->click();
+        QCOMPARE(env->finestre.caricata(QStringLiteral("FrmOperativoMeno")), esercizio);
+        QCOMPARE(in<QLabel>("FrmOperativoMeno", "Label1")->text(), QStringLiteral(" Calcola la somma"));
+        QCOMPARE(esercizio->area()->palette().color(QPalette::Window), QColor(250, 250, 200));
+        QCOMPARE(in("FrmOperativoMeno", "frmValutazione")->palette().color(QPalette::Window), QColor(240, 220, 150));
+        // The operation on screen and the counters stay as they were.
+        QCOMPARE(in<QLabel>("FrmOperativoMeno", "LblNumero1")->text(), numero1);
+        QCOMPARE(in<QLabel>("FrmOperativoMeno", "LblNumero2")->text(), numero2);
+        QCOMPARE(env->registro.ElencoOperazioni(1), riga);
+        QCOMPARE(long(env->registro.NumeroOperazione), 1L);
+        QCOMPARE(QString::fromStdString(env->registro.RispostaEsatta), QStringLiteral("8"));
+
+        // The next operation is drawn from the new range in the sum shape.
+        auto* risposta = in<QLineEdit>("FrmOperativoMeno", "TxtRisultato");
+        QTest::keyClicks(risposta, "8");
+        QTest::keyClick(risposta, Qt::Key_Return);
+        env->caso.valori.push_back(prova::CasualeFinto::per(12, 15, 5));
+        env->caso.valori.push_back(prova::CasualeFinto::per(7, 15, 5));
+        env->caso.valori.push_back(0.5f);
+        in<QAbstractButton>("FrmOperativoMeno", "CmdOperazione")->click();
+        QCOMPARE(int(env->registro.Forma), 1);
+        QCOMPARE(QString::fromStdString(env->registro.RispostaEsatta), QStringLiteral("19"));
+    }
 };
 
 QTEST_MAIN(TestPercorso)
