@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <algorithm>
 
 namespace numerella {
 
@@ -33,17 +32,14 @@ bool OrigineFontSistema::passoFisso(const QString& nome)
 QStringList fontDellaStampante(OrigineFont& origine)
 {
     QStringList elenco = origine.famiglie();
-    bool aggiunti = false;
-    for (const QString& nome : {QStringLiteral("Courier"), QStringLiteral("Courier New")}) {
-        if (!elenco.contains(nome) && origine.passoFisso(nome)) {
-            elenco.append(nome);
-            aggiunti = true;
-        }
-    }
-    if (aggiunti)
-        std::stable_sort(elenco.begin(), elenco.end(),
-                         [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    return elenco;
+    // The aliases fontconfig resolves come first, "Courier New" ahead of "Courier": at Courier New's
+    // 9 points a whole operation line fits the review window's labels, at Courier's 10 points its last
+    // character is cut off.
+    QStringList alias;
+    for (const QString& nome : {QStringLiteral("Courier New"), QStringLiteral("Courier")})
+        if (!elenco.contains(nome) && origine.passoFisso(nome))
+            alias.append(nome);
+    return alias + elenco;
 }
 
 } // namespace numerella

@@ -27,7 +27,7 @@ public:
 };
 
 // The printer's font list: the families, plus "Courier" and "Courier New" where they resolve to a
-// fixed-pitch family and the list does not already hold them, in alphabetical order.
+// fixed-pitch family and the list does not already hold them, at the front ("Courier New" first).
 QStringList fontDellaStampante(OrigineFont& origine);
 
 } // namespace numerella

@@ -37,7 +37,7 @@ void giocaPratica(Ambiente& env)
     r.Fascia = 2;
     r.FormaMin = 1;
     r.FormaMax = 3;
-    r.TestoModo = "Trova il risultato o un addendo";
+    r.TestoModo = " Calcola la somma o gli addendi";
     ContestoDrill c{env.orologio, env.caso, env.suono, "/cartella/del/programma"};
     StatoOperativo stato;
     iniziaPratica(r);

@@ -117,9 +117,9 @@ private slots:
         QTest::addColumn<QStringList>("elenco");
         QTest::addRow("alias a passo fisso")
             << QStringList{"Arial", "DejaVu Sans", "Times"} << QStringList{"Courier", "Courier New"}
-            << QStringList{"Arial", "Courier", "Courier New", "DejaVu Sans", "Times"};
+            << QStringList{"Courier New", "Courier", "Arial", "DejaVu Sans", "Times"};
         QTest::addRow("solo Courier New")
-            << QStringList{"Arial"} << QStringList{"Courier New"} << QStringList{"Arial", "Courier New"};
+            << QStringList{"Arial"} << QStringList{"Courier New"} << QStringList{"Courier New", "Arial"};
         QTest::addRow("nessun passo fisso")
             << QStringList{"Arial", "Times"} << QStringList{} << QStringList{"Arial", "Times"};
         QTest::addRow("già nell'elenco") << QStringList{"Zeta", "Courier New"} << QStringList{"Courier New"}
