@@ -32,6 +32,8 @@ class FabbricaStampante
 {
 public:
     virtual ~FabbricaStampante() = default;
+    // The default printer's font list, read without starting a document.
+    virtual QStringList elencoFont() = 0;
     // A new document on the default printer; what it is names the PDF file when no printer exists.
     virtual std::unique_ptr<Stampante> crea(const QString& cosa) = 0;
 };

@@ -62,6 +62,7 @@ class FabbricaStampanteFinta : public FabbricaStampante
 public:
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     QList<std::shared_ptr<DocumentoFinto>> documenti;
+    QStringList elencoFont() override { return fonts; }
     std::unique_ptr<Stampante> crea(const QString& cosa) override
     {
         auto doc = std::make_shared<DocumentoFinto>();

@@ -1,0 +1,27 @@
+#pragma once
+// The background window the program starts with: a light-green surface over the whole screen, without
+// border or title, that opens the start window and brings it back to the front when clicked.
+#include "platform/Finestra.h"
+
+namespace numerella {
+
+class frmSfondo : public Finestra
+{
+    Q_OBJECT
+public:
+    explicit frmSfondo(Servizi& servizi);
+
+    void Form_Load() override;
+    void Form_Click();
+    void Form_DblClick();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    bool m_premuto = false;
+};
+
+} // namespace numerella
