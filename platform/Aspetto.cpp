@@ -87,6 +87,15 @@ QFont sansSerif(double punti, bool grassetto)
     return fontDi(QStringLiteral("Arial"), punti, grassetto);
 }
 
+QLabel* nuovaEtichetta(QWidget* genitore, const QString& nome, const QString& testo, const QString& descrizione)
+{
+    auto* l = new QLabel(testo, genitore);
+    l->setObjectName(nome);
+    l->setTextFormat(Qt::PlainText);
+    l->setAccessibleName(descrizione.isEmpty() ? testo.trimmed() : descrizione);
+    return l;
+}
+
 void daiFuoco(QWidget* w)
 {
     if (!w || w->isHidden() || !w->isEnabled() || !w->isVisibleTo(w->window()))

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <initializer_list>
 
+class QLabel;
 class QWidget;
 
 namespace numerella {
@@ -55,6 +56,10 @@ void rendiTrasparente(QWidget* w);
 QFont arial(double punti, bool grassetto = false);
 QFont sansSerif(double punti, bool grassetto = false);
 QFont fontDi(const QString& famiglia, double punti, bool grassetto = false);
+
+// A label with its object name, its caption as plain text, and an accessible name: the description
+// when one is given, otherwise the caption.
+QLabel* nuovaEtichetta(QWidget* genitore, const QString& nome, const QString& testo, const QString& descrizione = {});
 
 // Gives the focus to a control; a hidden or disabled control cannot take it and the request is ignored.
 void daiFuoco(QWidget* w);

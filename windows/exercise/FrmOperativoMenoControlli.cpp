@@ -53,11 +53,8 @@ QPixmap disegno(const QString& risorsa, int lato)
 QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QString& descrizione,
                   const QFont& font)
 {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QString::fromLatin1(nome));
-    l->setAccessibleName(testo.trimmed().isEmpty() ? descrizione : testo.trimmed());
+    QLabel* l = nuovaEtichetta(genitore, QString::fromLatin1(nome), testo, descrizione);
     l->setFont(font);
-    l->setTextFormat(Qt::PlainText);
     return l;
 }
 

@@ -45,9 +45,7 @@ private:
 QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QFont& font, const QColor& colore,
                   Qt::Alignment allineamento, const QString& descrizione)
 {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QString::fromLatin1(nome));
-    l->setAccessibleName(descrizione);
+    QLabel* l = nuovaEtichetta(genitore, QString::fromLatin1(nome), testo, descrizione);
     l->setFont(font);
     coloraTesto(l, colore);
     rendiTrasparente(l);

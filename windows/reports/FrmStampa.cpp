@@ -20,10 +20,7 @@ const QColor kTestoRosso = rgb(192, 0, 0);
 
 QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QString& descrizione = {})
 {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QString::fromLatin1(nome));
-    l->setAccessibleName(descrizione.isEmpty() ? testo : descrizione);
-    return l;
+    return nuovaEtichetta(genitore, QString::fromLatin1(nome), testo, descrizione);
 }
 
 QLabel* tempoTotale(QWidget* genitore, const char* nome, double punti)

@@ -18,9 +18,7 @@ namespace {
 QLabel* etichetta(const QString& nome, const QString& testo, QWidget* genitore, const QFont& carattere,
                   const QColor& colore, Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(nome);
-    l->setAccessibleName(testo.simplified());
+    QLabel* l = nuovaEtichetta(genitore, nome, testo);
     l->setFont(carattere);
     l->setAlignment(allineamento);
     coloraTesto(l, colore);

@@ -24,9 +24,7 @@ QFrame* riquadro(const QString& nome, const QString& descrizione, QWidget* genit
 
 QLabel* riga(const QString& nome, const QString& testo, QWidget* genitore, const QFont& carattere, const QColor& colore)
 {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(nome);
-    l->setAccessibleName(testo.simplified());
+    QLabel* l = nuovaEtichetta(genitore, nome, testo);
     l->setFont(carattere);
     coloraTesto(l, colore);
     rendiTrasparente(l);
