@@ -119,6 +119,9 @@ private slots:
                                    << "Élia" << 4;
         QTest::addRow("vuoto") << ""
                                << "" << 0;
+        // A name is text, never markup.
+        QTest::addRow("segni di markup") << "<b>ada</b>"
+                                         << "<b>ada</b>" << 10;
     }
     void ilNome()
     {
@@ -129,6 +132,7 @@ private slots:
         pratica(5, 10);
         FrmAttestato* w = apri();
         QCOMPARE(testo(w, "lblNome"), atteso);
+        QCOMPARE(w->findChild<QLabel*>("lblNome")->textFormat(), Qt::PlainText);
         QCOMPARE(QString::fromStdString(env->registro.NomeAlunno), atteso);
         QCOMPARE(long(env->registro.LunghezzaNome), long(lunghezza));
     }
