@@ -179,7 +179,7 @@ Verdetto verifica(Modulo1& r, StatoOperativo& s, const std::string& testoRispost
     default: // an empty box keeps the pad of the previous check
         break;
     }
-    r.SpazioTempo = std::string(r.TempoParziale < 10 ? 1 : 0, ' ');
+    r.SpazioTempo = r.TempoParziale < 10 ? " " : "";
     r.ElencoOperazioni(r.NumeroOperazione) +=
         r.SpazioRisposta + "(" + testoRisposta + ")" + s.MarcaErrore + r.SpazioTempo + r.TestoTempoParziale + " Tp";
 

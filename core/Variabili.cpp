@@ -9,9 +9,7 @@ std::string testo(long n)
 
 std::string Str(long n)
 {
-    std::string s(n < 0 ? 0 : 1, ' ');
-    s += std::to_string(n);
-    return s;
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
 } // namespace numerella
