@@ -1,6 +1,7 @@
 #include "windows/start/frmSfondo.h"
 
 #include "platform/Aspetto.h"
+#include "platform/BarraApplicazioni.h"
 #include "platform/GestoreFinestre.h"
 
 #include <QGuiApplication>
@@ -14,7 +15,7 @@ frmSfondo::frmSfondo(Servizi& servizi) : Finestra(servizi, QStringLiteral("frmSf
 {
     // No border and no title bar. On Windows a tool window stays out of the task bar; elsewhere some window
     // managers keep tool windows above the others, which would hide the start window, so there it stays a
-    // plain window.
+    // plain window and asks the window manager to leave it out of the task bar.
 #ifdef Q_OS_WIN
     setWindowFlags(Qt::Window | Qt::Tool | Qt::FramelessWindowHint);
 #else
@@ -33,6 +34,7 @@ void frmSfondo::Form_Load()
 {
     if (QScreen* schermo = QGuiApplication::primaryScreen())
         setGeometry(schermo->availableGeometry());
+    tieniFuoriDallaBarra(this);
     showMaximized();
     s.finestre.carica(QStringLiteral("FrmInizio"));
     s.finestre.mostra(QStringLiteral("FrmInizio"));
