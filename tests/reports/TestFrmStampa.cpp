@@ -1,5 +1,6 @@
 // The review window and the print-out, on the recording printer.
 #include "Ambiente.h"
+#include "PraticaDiProva.h"
 #include "platform/Aspetto.h"
 #include "platform/ServiziQt.h"
 #include "windows/reports/FrmAttestato.h"
@@ -14,36 +15,13 @@
 using namespace numerella;
 using namespace numerella::prova;
 
-namespace {
-
-// A line as the log holds it, different for every slot.
-QString riga(int k)
-{
-    return QStringLiteral(" %1 + %2 = ?  [%3]%4  %5Tp")
-        .arg(k % 9 + 1)
-        .arg(k)
-        .arg(k + k % 9 + 1)
-        .arg(k % 7 ? " " : "*")
-        .arg(k % 5 + 2);
-}
-
-} // namespace
-
 class TestFrmStampa : public QObject
 {
     Q_OBJECT
     std::unique_ptr<Ambiente> env;
 
     // Fills slots 1 to n of the log and the four exercise times.
-    void pratica(int n)
-    {
-        env->registro.NumeroOperazione = n;
-        for (int k = 1; k <= n; ++k)
-            env->registro.ElencoOperazioni(k) = riga(k).toStdString();
-        const char* tempi[] = {" 57", " 102", " 8", ""};
-        for (int k = 1; k <= 4; ++k)
-            env->registro.TestoTempoEsercizio(k) = tempi[k - 1];
-    }
+    void pratica(int n) { riempiPratica(env->registro, n); }
     FrmStampa* apri() { return env->finestre.carica<FrmStampa>(QStringLiteral("FrmStampa")); }
     static QLabel* label(QWidget* w, const QString& nome) { return w->findChild<QLabel*>(nome); }
     static QLabel* op(QWidget* w, int k) { return label(w, QStringLiteral("LblOp%1").arg(k)); }
@@ -67,7 +45,7 @@ private slots:
         pratica(10);
         FrmStampa* w = apri();
         for (int k = 1; k <= 10; ++k)
-            QCOMPARE(op(w, k)->text(), riga(k));
+            QCOMPARE(op(w, k)->text(), rigaDiProva(k));
         for (int k = 11; k <= 40; ++k) {
             QCOMPARE(op(w, k)->text(), QString());
             QCOMPARE(op(w, k)->font().family(), QStringLiteral("Courier"));
@@ -88,7 +66,7 @@ private slots:
             int k, x, y;
         } posti[] = {{1, 180, 900}, {10, 180, 4950}, {11, 3105, 900}, {21, 6030, 900}, {40, 8955, 4950}};
         for (const auto& p : posti) {
-            QCOMPARE(op(w, p.k)->text(), riga(p.k));
+            QCOMPARE(op(w, p.k)->text(), rigaDiProva(p.k));
             QCOMPARE(geometriaTwips(op(w, p.k)), QRect(p.x, p.y, 2895, 435));
         }
         QCOMPARE(op(w, 40)->accessibleName(), QStringLiteral("Operazione 40"));
@@ -100,7 +78,7 @@ private slots:
         env->registro.NumeroOperazione = 45;
         env->registro.ElencoOperazioni(41) = "oltre";
         FrmStampa* w = apri();
-        QCOMPARE(op(w, 40)->text(), riga(40));
+        QCOMPARE(op(w, 40)->text(), rigaDiProva(40));
         w->stampa();
         QCOMPARE(env->stampanti.documenti.last()->righe.size(), 1 + 40 + 4);
     }
@@ -191,7 +169,7 @@ private slots:
         const QString atteso =
             tempiSvuotati ? QStringLiteral("Tempo totale:     sec.") : QStringLiteral("Tempo totale:     57 sec.");
         QCOMPARE(label(w, "Label1")->text(), atteso);
-        QCOMPARE(op(w, 10)->text(), riga(10));
+        QCOMPARE(op(w, 10)->text(), rigaDiProva(10));
     }
 
     void stampaIlFoglio()
@@ -215,7 +193,7 @@ private slots:
             const int colonna = ((k - 1) / 10) % 2, blocco = (k - 1) / 20;
             const QPoint atteso(colonna ? 6000 : 1000, 2000 + 4400 * blocco + 400 * ((k - 1) % 10));
             QCOMPARE(QPoint(r.x, r.y), atteso);
-            QCOMPARE(r.testo, k == 7 ? QString() : riga(k));
+            QCOMPARE(r.testo, k == 7 ? QString() : rigaDiProva(k));
             QCOMPARE(r.punti, 12.0);
             QVERIFY(r.grassetto);
         }

@@ -3,6 +3,7 @@
 // checks the pages and the places; the texts are checked on the direct PDF (TestStampantePdf).
 #include "Ambiente.h"
 #include "LetturaPdf.h"
+#include "PraticaDiProva.h"
 #include "ServerCupsPrivato.h"
 #include "platform/ServiziQt.h"
 #include "platform/StampanteQt.h"
@@ -18,17 +19,6 @@ using namespace numerella;
 using namespace numerella::prova;
 
 namespace {
-
-class MessaggiRegistrati : public Messaggi
-{
-public:
-    QStringList testi;
-    int mostra(const QString& testo, int, const QString&) override
-    {
-        testi.append(testo);
-        return Ok;
-    }
-};
 
 QString riga(int k)
 {

@@ -2,6 +2,7 @@
 // read back, the PDF made when there is no printer, and printer faults.
 #include "Ambiente.h"
 #include "LetturaPdf.h"
+#include "PraticaDiProva.h"
 #include "platform/ServiziQt.h"
 #include "platform/StampanteQt.h"
 #include "windows/reports/FrmAttestato.h"
@@ -29,27 +30,6 @@ public:
     bool passoFisso(const QString& nome) override { return fissi.contains(nome); }
 };
 
-class MessaggiRegistrati : public Messaggi
-{
-public:
-    QStringList testi;
-    int mostra(const QString& testo, int, const QString&) override
-    {
-        testi.append(testo);
-        return Ok;
-    }
-};
-
-QString riga(int k)
-{
-    return QStringLiteral(" %1 + %2 = ?  [%3]%4  %5Tp")
-        .arg(k % 9 + 1)
-        .arg(k)
-        .arg(k + k % 9 + 1)
-        .arg(k % 7 ? " " : "*")
-        .arg(k % 5 + 2);
-}
-
 const QString kGuasto = QStringLiteral("La stampa non è riuscita: controlla che la stampante sia accesa e pronta.");
 
 } // namespace
@@ -63,15 +43,7 @@ class TestStampantePdf : public QObject
     std::unique_ptr<FabbricaStampanteQt> fabbrica;
     std::unique_ptr<Servizi> servizi;
 
-    void pratica(int n)
-    {
-        env->registro.NumeroOperazione = n;
-        for (int k = 1; k <= n; ++k)
-            env->registro.ElencoOperazioni(k) = riga(k).toStdString();
-        const char* tempi[] = {" 57", " 102", " 8", ""};
-        for (int k = 1; k <= 4; ++k)
-            env->registro.TestoTempoEsercizio(k) = tempi[k - 1];
-    }
+    void pratica(int n) { riempiPratica(env->registro, n); }
 
 private slots:
     void initTestCase()
@@ -191,7 +163,7 @@ private slots:
         const QPoint posti[] = {{1000, 2000}, {1000, 5600},  {6000, 2000}, {6000, 5600},
                                 {1000, 6400}, {1000, 10000}, {6000, 6400}, {6000, 10000}};
         for (int i = 0; i < 8; ++i)
-            attesi.append({posti[i].x(), posti[i].y(), riga(campioni[i]), 12});
+            attesi.append({posti[i].x(), posti[i].y(), rigaDiProva(campioni[i]), 12});
         attesi.append({1000, 11000, "Eser. n.1: Tempo tot.  57 secondi", 12});
         attesi.append({6000, 11000, "Eser. n.2: Tempo tot.  102 secondi", 12});
         attesi.append({1000, 12000, "Eser. n.3: Tempo tot.  8 secondi", 12});
@@ -283,7 +255,7 @@ private slots:
             QVERIFY(messaggi->testi[0].contains(QStringLiteral("non è stato possibile creare la cartella")));
         // The program goes on: the window and the practice are still there.
         QVERIFY(env->finestre.caricata(QStringLiteral("FrmStampa")));
-        QCOMPARE(env->registro.ElencoOperazioni(10), riga(10).toStdString());
+        QCOMPARE(env->registro.ElencoOperazioni(10), rigaDiProva(10).toStdString());
         auto stampante = fabbrica->crea(QStringLiteral("Attestato"));
         stampante->stampaRiga(QStringLiteral("x"));
         QVERIFY(!stampante->fineDocumento());
