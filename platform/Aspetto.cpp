@@ -103,18 +103,23 @@ void daiFuoco(QWidget* w)
     w->setFocus(Qt::OtherFocusReason);
 }
 
+QPixmap immagineSvg(const QString& risorsa, int lato)
+{
+    QSvgRenderer disegno(risorsa);
+    if (!disegno.isValid())
+        return {};
+    QPixmap immagine(lato, lato);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    disegno.render(&pittore);
+    return immagine;
+}
+
 void cursoreMano(QWidget* w)
 {
     static const QCursor mano = [] {
-        QSvgRenderer disegno(QStringLiteral(":/assets/mano.svg"));
-        if (!disegno.isValid())
-            return QCursor(Qt::PointingHandCursor);
-        QPixmap immagine(32, 32);
-        immagine.fill(Qt::transparent);
-        QPainter pittore(&immagine);
-        disegno.render(&pittore);
-        pittore.end();
-        return QCursor(immagine, 10, 1);
+        const QPixmap immagine = immagineSvg(QStringLiteral(":/assets/mano.svg"), 32);
+        return immagine.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(immagine, 10, 1);
     }();
     w->setCursor(mano);
 }

@@ -3,6 +3,7 @@
 // of the program use them.
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <initializer_list>
 
@@ -63,6 +64,8 @@ QLabel* nuovaEtichetta(QWidget* genitore, const QString& nome, const QString& te
 
 // Gives the focus to a control; a hidden or disabled control cannot take it and the request is ignored.
 void daiFuoco(QWidget* w);
+// One of the program's SVG pictures drawn on a transparent square of lato pixels (empty if it is missing).
+QPixmap immagineSvg(const QString& risorsa, int lato);
 // The pointing-hand cursor of the program's own artwork.
 void cursoreMano(QWidget* w);
 

@@ -10,13 +10,10 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace numerella {
 
@@ -39,16 +36,6 @@ constexpr TastoCifra kTastierino[] = {
 
 // Left edges of the ten columns of faces.
 constexpr int kColonneFacce[10] = {1875, 2370, 2865, 3360, 3840, 4335, 4815, 5295, 5790, 6270};
-
-QPixmap disegno(const QString& risorsa, int lato)
-{
-    QPixmap immagine(lato, lato);
-    immagine.fill(Qt::transparent);
-    QSvgRenderer svg(risorsa);
-    QPainter pittore(&immagine);
-    svg.render(&pittore);
-    return immagine;
-}
 
 QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QString& descrizione,
                   const QFont& font)
@@ -107,7 +94,6 @@ void FrmOperativoMeno::costruisciControlli()
     const QColor coloreMenu = sistema.color(QPalette::Window);
     const QColor colorePulsante = sistema.color(QPalette::Button);
 
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icona.svg")));
     coloraSfondo(this, rgb(192, 255, 192));
 
     // Top lines and instruction line.
@@ -193,8 +179,8 @@ void FrmOperativoMeno::costruisciControlli()
                           {"LblContatore", 1935, 720, 4815, 270}});
     for (const char* nome : {"Label4", "Label8", "Label6", "LblContatore"})
         adattaAllaLarghezza(valutazione->findChild<QLabel*>(QString::fromLatin1(nome)));
-    const QPixmap sorride = disegno(QStringLiteral(":/assets/faccia_sorride.svg"), 32);
-    const QPixmap triste = disegno(QStringLiteral(":/assets/faccia_triste.svg"), 32);
+    const QPixmap sorride = immagineSvg(QStringLiteral(":/assets/faccia_sorride.svg"), 32);
+    const QPixmap triste = immagineSvg(QStringLiteral(":/assets/faccia_triste.svg"), 32);
     for (int k = 1; k <= 20; ++k) {
         const bool esatta = k <= 10;
         const int colonna = esatta ? k : k - 10;
