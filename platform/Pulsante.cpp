@@ -1,5 +1,7 @@
 #include "platform/Pulsante.h"
 
+#include "platform/Aspetto.h"
+
 #include <QKeyEvent>
 
 namespace numerella {
@@ -20,6 +22,17 @@ void Pulsante::keyPressEvent(QKeyEvent* e)
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+Pulsante* nuovoPulsante(QWidget* genitore, const QString& nome, const QString& testo, const QFont& font,
+                        const QColor& sfondo, bool mano)
+{
+    auto* p = new Pulsante(nome, testo, genitore);
+    p->setFont(font);
+    coloraSfondo(p, sfondo);
+    if (mano)
+        cursoreMano(p);
+    return p;
 }
 
 } // namespace numerella

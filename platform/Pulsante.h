@@ -14,4 +14,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
+// A button with its font and background colour, showing the pointing hand while the mouse is over it
+// unless mano is false.
+Pulsante* nuovoPulsante(QWidget* genitore, const QString& nome, const QString& testo, const QFont& font,
+                        const QColor& sfondo, bool mano = true);
+
 } // namespace numerella

@@ -74,17 +74,6 @@ QGroupBox* cornice(QWidget* genitore, const char* nome, const QString& titolo, c
     return g;
 }
 
-Pulsante* pulsante(QWidget* genitore, const char* nome, const QString& testo, const QFont& font, const QColor& sfondo,
-                   bool mano = true)
-{
-    auto* p = new Pulsante(QString::fromLatin1(nome), testo, genitore);
-    p->setFont(font);
-    coloraSfondo(p, sfondo);
-    if (mano)
-        cursoreMano(p);
-    return p;
-}
-
 } // namespace
 
 void FrmOperativoMeno::costruisciControlli()
@@ -139,28 +128,29 @@ void FrmOperativoMeno::costruisciControlli()
     coloraSfondo(fraTastierino, rgb(255, 255, 192));
     for (const TastoCifra& t : kTastierino) {
         const QString cifre = QString::fromLatin1(t.cifre);
-        Pulsante* p = pulsante(fraTastierino, t.nome, cifre, arial(14.25, true), rgb(255, 255, 128));
+        Pulsante* p = nuovoPulsante(fraTastierino, t.nome, cifre, arial(14.25, true), rgb(255, 255, 128));
         // A key press leaves the focus in the answer box, so that Enter then checks the answer.
         p->setFocusPolicy(Qt::TabFocus);
         disponi(p, t.sinistra, t.alto, 765, 405);
         connect(p, &Pulsante::clicked, this, [this, cifre] { tastoCifra(cifre); });
     }
     cmdCancella =
-        pulsante(fraTastierino, "cmdCancella", QStringLiteral("Cancella"), arial(14.25, true), rgb(255, 255, 128));
+        nuovoPulsante(fraTastierino, "cmdCancella", QStringLiteral("Cancella"), arial(14.25, true), rgb(255, 255, 128));
     cmdCancella->setFocusPolicy(Qt::TabFocus);
     disponi(cmdCancella, 240, 2055, 2325, 435);
 
     // The row of buttons; the blank bar lies beneath the three action buttons that share its place.
     const QFont fontAzione = arial(12, true);
-    cmdSfondo = pulsante(a, "cmdSfondo", {}, arial(8.25, true), colorePulsante, false);
+    cmdSfondo = nuovoPulsante(a, "cmdSfondo", {}, arial(8.25, true), colorePulsante, false);
     cmdSfondo->setAccessibleName(QStringLiteral("Barra dei pulsanti"));
     cmdSfondo->setEnabled(false);
-    CmdEsercizio = pulsante(a, "CmdEsercizio", QStringLiteral("Nuovo esercizio"), fontAzione, coloreMenu);
+    CmdEsercizio = nuovoPulsante(a, "CmdEsercizio", QStringLiteral("Nuovo esercizio"), fontAzione, coloreMenu);
     CmdOperazione =
-        pulsante(a, "CmdOperazione", QStringLiteral("N u o v a   s o t t r a z i o n e"), fontAzione, coloreMenu);
-    CmdVerifica = pulsante(a, "CmdVerifica", QStringLiteral("V e r i f i c a "), fontAzione, coloreMenu);
-    CmdStampa = pulsante(a, "CmdStampa", QStringLiteral("Visualizza  esercizio"), arial(9.75, true), colorePulsante);
-    CmdFine = pulsante(a, "CmdFine", QStringLiteral("Esci"), arial(9.75, true), coloreMenu);
+        nuovoPulsante(a, "CmdOperazione", QStringLiteral("N u o v a   s o t t r a z i o n e"), fontAzione, coloreMenu);
+    CmdVerifica = nuovoPulsante(a, "CmdVerifica", QStringLiteral("V e r i f i c a "), fontAzione, coloreMenu);
+    CmdStampa =
+        nuovoPulsante(a, "CmdStampa", QStringLiteral("Visualizza  esercizio"), arial(9.75, true), colorePulsante);
+    CmdFine = nuovoPulsante(a, "CmdFine", QStringLiteral("Esci"), arial(9.75, true), coloreMenu);
 
     // The tally of faces.
     auto* valutazione = cornice(a, "frmValutazione", QStringLiteral("VALUTAZIONE"), sansSerif(8.25));

@@ -26,16 +26,6 @@ QLabel* etichetta(const QString& nome, const QString& testo, QWidget* genitore, 
     return l;
 }
 
-Pulsante* pulsante(const QString& nome, const QString& testo, QWidget* genitore, const QFont& carattere,
-                   const QColor& sfondo)
-{
-    auto* p = new Pulsante(nome, testo, genitore);
-    p->setFont(carattere);
-    coloraSfondo(p, sfondo);
-    cursoreMano(p);
-    return p;
-}
-
 // A frame with a sunken one-pixel border and no caption.
 QFrame* cornice(const QString& nome, const QString& descrizione, QWidget* genitore, const QColor& sfondo)
 {
@@ -120,19 +110,20 @@ void FrmInizio::creaCornici()
     // a name has been accepted, so the covered buttons take neither the focus nor a click.
     Frame1 = cornice(QStringLiteral("Frame1"), QStringLiteral("Scelta dei numeri"), area(), rgb(192, 255, 192));
     Frame1->setEnabled(false);
-    Command1 = pulsante(QStringLiteral("Command1"), QStringLiteral("NUMERO MAX DA 1 A 10"), Frame1, grassetto, giallo);
+    Command1 =
+        nuovoPulsante(Frame1, QStringLiteral("Command1"), QStringLiteral("NUMERO MAX DA 1 A 10"), grassetto, giallo);
     Pulsante* Command2 =
-        pulsante(QStringLiteral("Command2"), QStringLiteral("NUMERO MAX DA 1 A  20"), Frame1, grassetto, giallo);
+        nuovoPulsante(Frame1, QStringLiteral("Command2"), QStringLiteral("NUMERO MAX DA 1 A  20"), grassetto, giallo);
     Pulsante* Command3 =
-        pulsante(QStringLiteral("Command3"), QStringLiteral("NUMERO MAX DA 10 A 30"), Frame1, grassetto, giallo);
+        nuovoPulsante(Frame1, QStringLiteral("Command3"), QStringLiteral("NUMERO MAX DA 10 A 30"), grassetto, giallo);
     Pulsante* Command4 =
-        pulsante(QStringLiteral("Command4"), QStringLiteral("NUMERO MAX DA 10 A 40"), Frame1, grassetto, giallo);
+        nuovoPulsante(Frame1, QStringLiteral("Command4"), QStringLiteral("NUMERO MAX DA 10 A 40"), grassetto, giallo);
     Pulsante* Command5 =
-        pulsante(QStringLiteral("Command5"), QStringLiteral("NUMERO MAX DA 40 A  99"), Frame1, grassetto, giallo);
+        nuovoPulsante(Frame1, QStringLiteral("Command5"), QStringLiteral("NUMERO MAX DA 40 A  99"), grassetto, giallo);
     Pulsante* Command6 =
-        pulsante(QStringLiteral("Command6"), QStringLiteral("NUMERO MAX DA 10 A 99"), Frame1, grassetto, giallo);
+        nuovoPulsante(Frame1, QStringLiteral("Command6"), QStringLiteral("NUMERO MAX DA 10 A 99"), grassetto, giallo);
     Pulsante* Command9 =
-        pulsante(QStringLiteral("Command9"), QStringLiteral("E S C I"), Frame1, grassetto, rgb(255, 224, 192));
+        nuovoPulsante(Frame1, QStringLiteral("Command9"), QStringLiteral("E S C I"), grassetto, rgb(255, 224, 192));
     connect(Command1, &QPushButton::clicked, this, &FrmInizio::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FrmInizio::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &FrmInizio::Command3_Click);
@@ -162,10 +153,10 @@ void FrmInizio::creaCornici()
     etichetta(QStringLiteral("Label3"), QStringLiteral("Presta attenzione all'ortografia"), Frame2, sansSerif(8.25),
               testoSistema, centro);
     etichetta(QStringLiteral("Label8"), QStringLiteral("Buon lavoro"), Frame2, arial(24), rgb(128, 0, 128), centro);
-    cmdAvanti =
-        pulsante(QStringLiteral("cmdAvanti"), QStringLiteral("AVANTI"), Frame2, arial(21.75, true), rgb(255, 255, 0));
-    Pulsante* cmdFine =
-        pulsante(QStringLiteral("cmdFine"), QStringLiteral("E S C I"), Frame2, arial(21.75, true), rgb(255, 128, 255));
+    cmdAvanti = nuovoPulsante(Frame2, QStringLiteral("cmdAvanti"), QStringLiteral("AVANTI"), arial(21.75, true),
+                              rgb(255, 255, 0));
+    Pulsante* cmdFine = nuovoPulsante(Frame2, QStringLiteral("cmdFine"), QStringLiteral("E S C I"), arial(21.75, true),
+                                      rgb(255, 128, 255));
     connect(cmdAvanti, &QPushButton::clicked, this, &FrmInizio::cmdAvanti_Click);
     connect(cmdFine, &QPushButton::clicked, this, &FrmInizio::cmdFine_Click);
 
