@@ -1,6 +1,7 @@
 // The answer check: verdict, faces, chime, timing and its caps, the answer half of the operation line,
 // the menu entries from operation 11, the end of practice at operation 40 and the one-judgement rule.
 #include "FakeCore.h"
+#include "Tabelle.h"
 #include "core/Drill.h"
 
 #include <QTest>
@@ -9,12 +10,6 @@ using namespace numerella;
 using namespace numerella::prova;
 
 namespace {
-
-std::string daTabella(const QString& s)
-{
-    QString t = s;
-    return t.replace(QChar(0x00B7), QLatin1Char(' ')).toStdString();
-}
 
 // The record as it stands with a question on screen: operation `numero` of the practice.
 struct Banco

@@ -1,6 +1,7 @@
 // The question builder: the shape within the mode, the places of the numbers and the answer box, the
 // expected answer and the 12-character question half of the operation line.
 #include "FakeCore.h"
+#include "Tabelle.h"
 #include "core/Drill.h"
 
 #include <QTest>
@@ -10,13 +11,6 @@ using namespace numerella;
 using namespace numerella::prova;
 
 namespace {
-
-// "·" in the tables stands for a blank.
-std::string daTabella(const QString& s)
-{
-    QString t = s;
-    return t.replace(QChar(0x00B7), QLatin1Char(' ')).toStdString();
-}
 
 void preparaCoppia(Modulo1& r, long a1, long a2)
 {
