@@ -1,11 +1,13 @@
 #pragma once
 // A practice for the report tests: a log line different for every slot, and the four exercise times
 // " 57", " 102", " 8" and an empty one (as after "ESCI" on the review window).
+#include "Ambiente.h"
 #include "core/Modulo1.h"
 #include "platform/Interfacce.h"
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace numerella::prova {
 
@@ -46,5 +48,23 @@ public:
         return Ok;
     }
 };
+
+// The test environment's services with a real printer layer and its own message boxes in place of the
+// fakes; the window manager is switched over to them.
+inline std::unique_ptr<Servizi> serviziConStampante(Ambiente& env, Messaggi& messaggi, FabbricaStampante& stampanti)
+{
+    auto servizi = std::make_unique<Servizi>(Servizi{env.registro,
+                                                     env.orologio,
+                                                     env.caso,
+                                                     env.suono,
+                                                     messaggi,
+                                                     env.cicalino,
+                                                     env.avviatore,
+                                                     stampanti,
+                                                     env.finestre,
+                                                     {}});
+    env.finestre.impostaServizi(*servizi);
+    return servizi;
+}
 
 } // namespace numerella::prova

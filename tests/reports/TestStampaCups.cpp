@@ -49,17 +49,7 @@ private slots:
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), server->coda());
         env = std::make_unique<Ambiente>();
         fabbrica = std::make_unique<FabbricaStampanteQt>(messaggi);
-        servizi = std::make_unique<Servizi>(Servizi{env->registro,
-                                                    env->orologio,
-                                                    env->caso,
-                                                    env->suono,
-                                                    messaggi,
-                                                    env->cicalino,
-                                                    env->avviatore,
-                                                    *fabbrica,
-                                                    env->finestre,
-                                                    {}});
-        env->finestre.impostaServizi(*servizi);
+        servizi = serviziConStampante(*env, messaggi, *fabbrica);
         env->registra<FrmStampa>(QStringLiteral("FrmStampa"));
         env->registra<FrmAttestato>(QStringLiteral("FrmAttestato"));
         env->registro.NomeAlunno = "marco";

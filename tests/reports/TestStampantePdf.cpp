@@ -60,17 +60,7 @@ private slots:
         env = std::make_unique<Ambiente>();
         messaggi = std::make_unique<MessaggiRegistrati>();
         fabbrica = std::make_unique<FabbricaStampanteQt>(*messaggi);
-        servizi = std::make_unique<Servizi>(Servizi{env->registro,
-                                                    env->orologio,
-                                                    env->caso,
-                                                    env->suono,
-                                                    *messaggi,
-                                                    env->cicalino,
-                                                    env->avviatore,
-                                                    *fabbrica,
-                                                    env->finestre,
-                                                    {}});
-        env->finestre.impostaServizi(*servizi);
+        servizi = serviziConStampante(*env, *messaggi, *fabbrica);
         env->registra<FrmStampa>(QStringLiteral("FrmStampa"));
         env->registra<FrmAttestato>(QStringLiteral("FrmAttestato"));
     }
@@ -115,17 +105,7 @@ private slots:
         auto origine = std::make_unique<FontFinti>();
         origine->elenco = {"Arial", "Times"};
         fabbrica = std::make_unique<FabbricaStampanteQt>(*messaggi, std::move(origine));
-        servizi = std::make_unique<Servizi>(Servizi{env->registro,
-                                                    env->orologio,
-                                                    env->caso,
-                                                    env->suono,
-                                                    *messaggi,
-                                                    env->cicalino,
-                                                    env->avviatore,
-                                                    *fabbrica,
-                                                    env->finestre,
-                                                    {}});
-        env->finestre.impostaServizi(*servizi);
+        servizi = serviziConStampante(*env, *messaggi, *fabbrica);
         pratica(10);
         auto* w = env->finestre.carica<FrmStampa>(QStringLiteral("FrmStampa"));
         w->stampa();
