@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -68,6 +69,21 @@ void Finestra::showEvent(QShowEvent* e)
         cornice.moveCenter(schermo->availableGeometry().center());
         move(cornice.topLeft());
     }
+}
+
+void Finestra::mousePressEvent(QMouseEvent* e)
+{
+    m_premuto = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void Finestra::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool clic = m_premuto && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    m_premuto = false;
+    e->accept();
+    if (clic)
+        Form_Click();
 }
 
 } // namespace numerella

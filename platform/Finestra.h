@@ -24,6 +24,9 @@ public:
     // Run by the manager when the window is being unloaded (close box, code or program exit).
     virtual void Form_QueryUnload() {}
     virtual void Form_Unload() {}
+    // Runs on a left click on the window itself (pressed and released inside it); controls that take
+    // their own clicks, or are marked not to pass them on, never reach it.
+    virtual void Form_Click() {}
 
     // The client area that holds the controls.
     QWidget* area() const { return m_area; }
@@ -39,12 +42,15 @@ protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     QWidget* m_area;
     QMenuBar* m_menu = nullptr;
     bool m_centrata = true;
     bool m_giaMostrata = false;
+    bool m_premuto = false;
 };
 
 } // namespace numerella

@@ -5,7 +5,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace numerella {
 
@@ -85,21 +84,6 @@ FrmValutazione::FrmValutazione(Servizi& servizi) : Finestra(servizi, QStringLite
 void FrmValutazione::Form_Click()
 {
     s.finestre.scarica(objectName());
-}
-
-void FrmValutazione::mousePressEvent(QMouseEvent* e)
-{
-    m_premuto = e->button() == Qt::LeftButton;
-    e->accept();
-}
-
-void FrmValutazione::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clic = m_premuto && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_premuto = false;
-    e->accept();
-    if (clic)
-        Form_Click();
 }
 
 } // namespace numerella

@@ -11,14 +11,7 @@ class FrmValutazione : public Finestra
 public:
     explicit FrmValutazione(Servizi& servizi);
 
-    void Form_Click();
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    bool m_premuto = false;
+    void Form_Click() override;
 };
 
 } // namespace numerella

@@ -49,21 +49,6 @@ void frmSfondo::Form_DblClick()
     s.finestre.mostra(QStringLiteral("FrmInizio"));
 }
 
-void frmSfondo::mousePressEvent(QMouseEvent* e)
-{
-    m_premuto = e->button() == Qt::LeftButton;
-    e->accept();
-}
-
-void frmSfondo::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clic = m_premuto && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_premuto = false;
-    e->accept();
-    if (clic)
-        Form_Click();
-}
-
 void frmSfondo::mouseDoubleClickEvent(QMouseEvent* e)
 {
     e->accept();

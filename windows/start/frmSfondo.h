@@ -12,16 +12,11 @@ public:
     explicit frmSfondo(Servizi& servizi);
 
     void Form_Load() override;
-    void Form_Click();
+    void Form_Click() override;
     void Form_DblClick();
 
 protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
-
-private:
-    bool m_premuto = false;
 };
 
 } // namespace numerella
